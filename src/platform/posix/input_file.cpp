@@ -1,0 +1,43 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file.h"
+#include "platform/posix/fs_name.h"
+
+namespace bcd::platform {
+namespace {
+
+// O_NONBLOCK keeps a FIFO from holding the open up; only regular files pass.
+std::optional<Handle> open_regular_file(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return std::nullopt;
+  Handle handle(fd);
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return handle;
+}
+
+}  // namespace
+
+std::optional<InputFile> InputFile::open(std::string_view dir, Piece name) {
+  std::string converted = posix::fs_name(name);
+  std::optional<Handle> handle = open_regular_file(posix::join(dir, converted));
+  if (!handle && name.encoding == Encoding::shift_jis) {
+    std::string raw = posix::fs_name_raw(name);
+    if (raw != converted) handle = open_regular_file(posix::join(dir, raw));
+  }
+  if (!handle) return std::nullopt;
+  return InputFile(std::move(*handle));
+}
+
+std::ptrdiff_t InputFile::read(std::span<char> buffer) {
+  for (;;) {
+    ssize_t n = ::read(static_cast<int>(handle_.get()), buffer.data(), buffer.size());
+    if (n >= 0 || errno != EINTR) return n;
+  }
+}
+
+}  // namespace bcd::platform
