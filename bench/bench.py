@@ -67,7 +67,10 @@ def fresh(path):
 
 
 def same_tree(a, b):
-    return subprocess.run(["diff", "-rq", str(a), str(b)]).returncode == 0
+    diff = subprocess.run(["diff", "-rq", str(a), str(b)], capture_output=True, text=True)
+    for line in diff.stdout.splitlines()[:10]:  # enough to see the fault
+        print(line, file=sys.stderr)
+    return diff.returncode == 0
 
 
 def bench_workload(w, tools, reps, work):

@@ -62,10 +62,13 @@ class OutputDirectory {
   static std::optional<OutputDirectory> make(Piece name);
 
   const Handle& handle() const { return handle_; }
+  const std::string& fs_name() const { return fs_name_; }
 
  private:
-  explicit OutputDirectory(Handle handle) : handle_(std::move(handle)) {}
-  Handle handle_;
+  OutputDirectory(Handle handle, std::string fs_name)
+      : handle_(std::move(handle)), fs_name_(std::move(fs_name)) {}
+  Handle handle_;         // where the platform can create files relative to a handle
+  std::string fs_name_;   // where it needs the directory's name instead
 };
 
 // A member file being written.

@@ -36,7 +36,7 @@ std::optional<OutputDirectory> OutputDirectory::make(Piece name) {
   if (::mkdir(fs.c_str(), 0777) != 0 && errno != EEXIST) return std::nullopt;
   int fd = ::open(fs.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  return OutputDirectory(Handle(fd));
+  return OutputDirectory(Handle(fd), std::move(fs));
 }
 
 std::optional<OutputFile> OutputFile::create(const OutputDirectory& dir, Piece name) {
