@@ -156,13 +156,14 @@ def main():
     stem = HERE / ("results-quick" if a.quick else "results")
     print(f"scratch: {work}", flush=True)
     try:
-        floor = work / "floor"
+        floor, binary = work / "floor", work / "bcdunpack"
+        shutil.copy2(a.bin, binary)  # a rebuild during the run must not swap the binary under test
         subprocess.run(["cc", "-O2", "-o", str(floor), str(HERE / "floor.c")], check=True)
         sections, ratios = [], {}
         for name in a.only or gen.WORKLOADS:
             print(f"{name}: generating", flush=True)
             w = gen.generate(work / name, name, a.quick)
-            tools = {"bcdunpack": [a.bin, w["game"]],
+            tools = {"bcdunpack": [str(binary), w["game"]],
                      "tar": ["tar", "-xf", w["bundle"], "--no-same-owner", "--no-same-permissions", "-m"],
                      "cp": ["cp", *w["archives"], "."],
                      "extract.py": [sys.executable, str(HERE / "extract.py"), w["game"]],
