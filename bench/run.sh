@@ -25,7 +25,8 @@ fi
 
 if [[ -z ${BCDUNPACK:-} ]]; then
     [[ -f CMakeLists.txt ]] || { echo "no CMakeLists.txt yet: set BCDUNPACK=/path/to/binary" >&2; exit 1; }
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+    # Tests are not needed here, and a tree mid-change may not configure them.
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBCD_TESTS=OFF >/dev/null
     cmake --build build/release --target bcdunpack -j2
     BCDUNPACK=build/release/bcdunpack
 fi
