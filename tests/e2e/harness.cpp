@@ -1,0 +1,208 @@
+#include "harness.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+
+std::string env_or(const char* name, std::string fallback) {
+  const char* value = std::getenv(name);
+  return (value && *value) ? value : fallback;
+}
+
+std::string read_all(int fd) {
+  std::string out;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+  return out;
+}
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+// Gives back the owner's rights below `dir`, so that a test that took them
+// away can still be cleaned up.
+void make_removable(const fs::path& dir) {
+  std::error_code ec;
+  fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+  for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
+    if (it->is_directory(ec) && !it->is_symlink(ec)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+  }
+}
+
+}  // namespace
+
+std::string sjis(std::string_view utf8) {
+  iconv_t cd = iconv_open("CP932", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
+  std::string out(utf8.size() * 2 + 1, '\0');
+  char* src = const_cast<char*>(utf8.data());
+  std::size_t src_left = utf8.size();
+  char* dst = out.data();
+  std::size_t dst_left = out.size();
+  std::size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
+  iconv_close(cd);
+  if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("not CP932 text");
+  out.resize(out.size() - dst_left);
+  return out;
+}
+
+std::string console_text(std::string_view utf8) {
+  std::string out;
+  for (char c : sjis(utf8)) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+Node file(std::string path, std::string content, mode_t mode) {
+  return {std::move(path), std::move(content), Node::Kind::file, mode};
+}
+Node dir(std::string path, mode_t mode) {
+  return {std::move(path), "", Node::Kind::dir, mode};
+}
+Node symlink(std::string path, std::string target) {
+  return {std::move(path), std::move(target), Node::Kind::symlink, 0};
+}
+Node fifo(std::string path) {
+  return {std::move(path), "", Node::Kind::fifo, 0};
+}
+
+Sandbox::Sandbox() {
+  std::string pattern = (fs::temp_directory_path() / "bcdunpack-e2e-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  root_ = pattern;
+  fs::create_directory(source());
+  fs::create_directory(work());
+}
+
+Sandbox::~Sandbox() {
+  make_removable(root_);
+  std::error_code ec;
+  fs::remove_all(root_, ec);
+}
+
+void Sandbox::lay_out(const fs::path& base, const std::vector<Node>& nodes) const {
+  for (const Node& node : nodes) {
+    fs::path path = base / node.path;
+    fs::create_directories(path.parent_path());
+    switch (node.kind) {
+      case Node::Kind::file: {
+        std::ofstream(path, std::ios::binary) << node.content;
+        break;
+      }
+      case Node::Kind::dir:
+        fs::create_directories(path);
+        break;
+      case Node::Kind::symlink:
+        fs::create_symlink(node.content, path);
+        break;
+      case Node::Kind::fifo:
+        if (::mkfifo(path.c_str(), 0644) != 0) throw std::runtime_error("mkfifo failed");
+        break;
+    }
+    if (node.mode != 0) fs::permissions(path, static_cast<fs::perms>(node.mode));
+  }
+}
+
+bool runs_windows_build() {
+  return !env_or("BCDUNPACK_RUNNER", "").empty();
+}
+
+RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
+                   const RunOptions& options) {
+  std::vector<std::string> argv;
+  std::string runner = env_or("BCDUNPACK_RUNNER", "");
+  if (!runner.empty()) argv.push_back(runner);
+  argv.push_back(env_or("BCDUNPACK", BCDUNPACK_PATH));
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> c_argv;
+  for (std::string& arg : argv) c_argv.push_back(arg.data());
+  c_argv.push_back(nullptr);
+
+  int out_pipe[2];
+  if (::pipe(out_pipe) != 0) throw std::runtime_error("pipe failed");
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(out_pipe[1], STDOUT_FILENO);
+    ::close(out_pipe[0]);
+    ::close(out_pipe[1]);
+    int null_in = ::open("/dev/null", O_RDONLY);
+    ::dup2(null_in, STDIN_FILENO);
+    if (options.file_size_limit > 0) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      rlimit limit{static_cast<rlim_t>(options.file_size_limit),
+                   static_cast<rlim_t>(options.file_size_limit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (::chdir(cwd.c_str()) != 0) ::_exit(126);
+    ::execvp(c_argv[0], c_argv.data());
+    ::_exit(127);
+  }
+  ::close(out_pipe[1]);
+  RunResult result;
+  result.out = read_all(out_pipe[0]);
+  ::close(out_pipe[0]);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::map<std::string, std::string> read_tree(const fs::path& dir) {
+  std::map<std::string, std::string> tree;
+  for (auto it = fs::recursive_directory_iterator(dir); it != fs::end(it); ++it) {
+    std::string rel = it->path().lexically_relative(dir).string();
+    if (it->is_symlink()) {
+      tree[rel] = "-> " + fs::read_symlink(it->path()).string();
+    } else if (it->is_directory()) {
+      tree[rel] = "<dir>";
+    } else if (!it->is_regular_file()) {
+      tree[rel] = "<special>";  // reading a FIFO would wait for a writer
+    } else {
+      tree[rel] = slurp(it->path());
+    }
+  }
+  return tree;
+}
+
+std::string fingerprint(const fs::path& dir) {
+  std::ostringstream out;
+  for (const auto& [name, content] : read_tree(dir)) {
+    struct stat st;
+    ::lstat((dir / name).c_str(), &st);
+    out << name << '\0' << std::oct << st.st_mode << std::dec << '\0' << st.st_mtim.tv_sec << '.'
+        << st.st_mtim.tv_nsec << '\0' << std::hash<std::string>{}(content) << '\n';
+  }
+  return out.str();
+}
+
+}  // namespace e2e
