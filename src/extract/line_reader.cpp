@@ -8,6 +8,10 @@ namespace {
 
 constexpr char kEndOfText = 0x1A;
 
+constexpr bool is_special(char c) {
+  return c == '\n' || c == '\r' || c == '\0' || c == kEndOfText;
+}
+
 }  // namespace
 
 LineReader::LineReader(ReadFn read, std::size_t buffer_size)
@@ -30,6 +34,15 @@ bool LineReader::next(std::string& line) {
   bool got_any = false;
   bool cut_at_zero = false;
   while (pos_ < end_ || fill()) {
+    // Take the run of ordinary bytes whole; stop at the bytes that mean something.
+    std::size_t run = pos_;
+    while (run < end_ && !is_special(buffer_[run])) ++run;
+    if (run > pos_) {
+      got_any = true;
+      if (!cut_at_zero) line.append(buffer_.data() + pos_, run - pos_);
+      pos_ = run;
+      continue;
+    }
     char c = buffer_[pos_++];
     if (c == kEndOfText) {
       ended_ = true;
@@ -42,8 +55,7 @@ bool LineReader::next(std::string& line) {
       if (!cut_at_zero) line.push_back(c);
       return true;
     }
-    if (c == '\0') cut_at_zero = true;
-    if (!cut_at_zero) line.push_back(c);
+    cut_at_zero = true;  // c is the zero byte
   }
   return got_any;
 }

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "common/sjis.h"
@@ -33,6 +34,11 @@ std::string slashes_for_backslashes(std::string s) {
   return s;
 }
 
+bool is_ascii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::string fs_name_raw(Piece name) {
@@ -46,6 +52,8 @@ std::string fs_name_raw(Piece name) {
 
 std::string fs_name(Piece name) {
   if (name.encoding != Encoding::shift_jis) return std::string(name.bytes);
+  // Most names are plain ASCII, which reads the same in both encodings.
+  if (is_ascii(name.bytes)) return slashes_for_backslashes(std::string(name.bytes));
   std::optional<std::string> utf8 = cp932_to_utf8(name.bytes);
   if (!utf8) return fs_name_raw(name);
   return slashes_for_backslashes(std::move(*utf8));

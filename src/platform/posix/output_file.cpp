@@ -41,10 +41,13 @@ std::optional<OutputDirectory> OutputDirectory::make(Piece name) {
 
 std::optional<OutputFile> OutputFile::create(const OutputDirectory& dir, Piece name) {
   std::string fs = posix::fs_name(name);
-  if (is_unsafe_component(fs) || blocked_by_existing(dir_fd(dir), fs)) return std::nullopt;
-  int fd =
-      ::openat(dir_fd(dir), fs.c_str(),
-               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+  if (is_unsafe_component(fs)) return std::nullopt;
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
+  // A new name needs no look first: O_EXCL never follows a link or reuses a file.
+  int fd = ::openat(dir_fd(dir), fs.c_str(), kFlags | O_EXCL, 0666);
+  if (fd < 0 && errno == EEXIST && !blocked_by_existing(dir_fd(dir), fs)) {
+    fd = ::openat(dir_fd(dir), fs.c_str(), kFlags | O_TRUNC, 0666);
+  }
   if (fd < 0) return std::nullopt;
   return OutputFile(Handle(fd), dir, std::move(fs));
 }
