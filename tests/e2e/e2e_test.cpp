@@ -409,5 +409,23 @@ TEST_P(EndToEnd, PrintsWritesAndExitsAsExpected) {
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return info.param.name; });
 
+// The bundled sample extracts to exactly the members its maker script packed.
+TEST(SampleGame, ExtractsEveryMemberByteForByte) {
+  Sandbox box;
+  fs::copy(fs::path(BCD_SOURCE_DIR) / "sample" / "game", box.source());
+  RunResult result = run_tool({"../src"}, box.work());
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find(sjis("作成ファイル数 [4]")), std::string::npos);
+
+  Tree tree = read_tree(box.work());
+  std::string archive = read_tree(box.source())["sample.bcd"];
+  std::string bitmap = tree["sample/title.bmp"];
+  EXPECT_EQ(bitmap.substr(0, 2), "BM");
+  EXPECT_EQ(archive.substr(0, bitmap.size()), bitmap);
+  EXPECT_EQ(tree["sample/はじめに.txt"], sjis("このファイルは見本です。\r\n"));
+  EXPECT_EQ(tree["sample/voice.ja.txt"], "konnichiwa\r\n");
+  EXPECT_EQ(tree["sample/voice.en.txt"], "hello\r\n");
+}
+
 }  // namespace
 }  // namespace e2e
