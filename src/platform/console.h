@@ -1,8 +1,10 @@
 // Standard output.
 //
-// Every line feed of a message is written as CR LF. On a terminal each message
-// is shown at once; redirected, output is buffered and written out when the
-// buffer fills and at console_flush().
+// Redirected to a file or a pipe, the messages are the exact bytes that scripts
+// rely on: every piece as it is, every line feed as CR LF, buffered and written
+// out when the buffer fills and at console_flush(). On an interactive terminal
+// or console each message is shown at once, converted so that it reads right
+// there, with the line ends that terminal expects.
 #pragma once
 
 #include <span>

@@ -2,17 +2,22 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -54,6 +59,81 @@ void make_removable(const fs::path& dir) {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
   }
+}
+
+// The command line that runs the tool: BCDUNPACK or the build's own, behind
+// BCDUNPACK_RUNNER when that is set.
+std::vector<std::string> tool_command(const std::vector<std::string>& args) {
+  std::vector<std::string> argv;
+  std::string runner = env_or("BCDUNPACK_RUNNER", "");
+  if (!runner.empty()) argv.push_back(runner);
+  argv.push_back(env_or("BCDUNPACK", BCDUNPACK_PATH));
+  argv.insert(argv.end(), args.begin(), args.end());
+  return argv;
+}
+
+std::vector<char*> c_strings(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& s : strings) pointers.push_back(s.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+// In the child after fork: never returns.
+[[noreturn]] void exec_in(const fs::path& cwd, const std::vector<char*>& c_argv) {
+  if (::chdir(cwd.c_str()) != 0) ::_exit(126);
+  ::execvp(c_argv[0], c_argv.data());
+  ::_exit(127);
+}
+
+int wait_for(pid_t pid) {
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return status;
+}
+
+int exit_status(int wait_status) {
+  return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+}
+
+// Reads the terminal until every writer has closed it, or until the tool has
+// exited and the terminal stays quiet: a helper process the runner started
+// (Wine's server) may hold the terminal open long after. Returns the tool's
+// wait status when it was reaped here. A tool that hangs is killed.
+std::optional<int> read_terminal(int terminal, pid_t pid, std::string& out) {
+  using Clock = std::chrono::steady_clock;
+  constexpr auto kQuiet = std::chrono::milliseconds(500);
+  constexpr auto kLimit = std::chrono::seconds(60);
+  const auto start = Clock::now();
+  std::optional<int> status;
+  auto last_output = Clock::now();
+  for (;;) {
+    pollfd ready{terminal, POLLIN, 0};
+    int n = ::poll(&ready, 1, 50);
+    if (n < 0 && errno != EINTR) break;
+    if (n > 0) {
+      char buffer[4096];
+      ssize_t got = ::read(terminal, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;  // EIO: the last writer closed its side
+      out.append(buffer, static_cast<std::size_t>(got));
+      last_output = Clock::now();
+      continue;
+    }
+    if (!status) {
+      int wait_status = 0;
+      if (::waitpid(pid, &wait_status, WNOHANG) == pid) {
+        status = wait_status;
+        last_output = Clock::now();
+      } else if (Clock::now() - start > kLimit) {
+        ::kill(pid, SIGKILL);
+      }
+    } else if (Clock::now() - last_output > kQuiet) {
+      break;
+    }
+  }
+  return status;
 }
 
 }  // namespace
@@ -138,14 +218,8 @@ bool runs_windows_build() {
 
 RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
                    const RunOptions& options) {
-  std::vector<std::string> argv;
-  std::string runner = env_or("BCDUNPACK_RUNNER", "");
-  if (!runner.empty()) argv.push_back(runner);
-  argv.push_back(env_or("BCDUNPACK", BCDUNPACK_PATH));
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> c_argv;
-  for (std::string& arg : argv) c_argv.push_back(arg.data());
-  c_argv.push_back(nullptr);
+  std::vector<std::string> argv = tool_command(args);
+  std::vector<char*> c_argv = c_strings(argv);
 
   int out_pipe[2];
   if (::pipe(out_pipe) != 0) throw std::runtime_error("pipe failed");
@@ -162,18 +236,34 @@ RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
                    static_cast<rlim_t>(options.file_size_limit)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    if (::chdir(cwd.c_str()) != 0) ::_exit(126);
-    ::execvp(c_argv[0], c_argv.data());
-    ::_exit(127);
+    exec_in(cwd, c_argv);
   }
   ::close(out_pipe[1]);
   RunResult result;
   result.out = read_all(out_pipe[0]);
   ::close(out_pipe[0]);
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.status = exit_status(wait_for(pid));
+  return result;
+}
+
+RunResult run_tool_on_terminal(const std::vector<std::string>& args, const fs::path& cwd) {
+  std::vector<std::string> argv = tool_command(args);
+  std::vector<char*> c_argv = c_strings(argv);
+
+  termios settings{};
+  ::cfmakeraw(&settings);
+  winsize size{};
+  size.ws_row = 50;
+  size.ws_col = 250;  // wide enough that no message line wraps
+  int terminal = -1;
+  pid_t pid = ::forkpty(&terminal, nullptr, &settings, &size);
+  if (pid < 0) throw std::runtime_error("forkpty failed");
+  if (pid == 0) exec_in(cwd, c_argv);
+
+  RunResult result;
+  std::optional<int> status = read_terminal(terminal, pid, result.out);
+  ::close(terminal);
+  result.status = exit_status(status ? *status : wait_for(pid));
   return result;
 }
 

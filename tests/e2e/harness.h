@@ -67,6 +67,12 @@ struct RunResult {
 RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
                    const RunOptions& options = {});
 
+// Runs the tool as run_tool does, but with a fresh pseudo-terminal as its
+// standard input and output, as from an interactive shell. The terminal
+// passes bytes through untouched (no LF to CR LF of its own), so `out` is
+// exactly what the tool wrote to it.
+RunResult run_tool_on_terminal(const std::vector<std::string>& args, const fs::path& cwd);
+
 // Whether the tool runs under a Windows runner (Wine).
 bool runs_windows_build();
 

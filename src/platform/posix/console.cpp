@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/posix/terminal_text.h"
+
 namespace bcd::platform {
 namespace {
 
@@ -44,8 +46,13 @@ void append_with_crlf(std::string& out, std::string_view bytes) {
 
 void console_write(std::span<const Piece> message) {
   ConsoleState& console = state();
+  if (console.interactive) {
+    std::string shown = posix::terminal_text(message);
+    write_out(shown);
+    return;
+  }
   for (const Piece& piece : message) append_with_crlf(console.pending, piece.bytes);
-  if (console.interactive || console.pending.size() >= kBufferLimit) write_out(console.pending);
+  if (console.pending.size() >= kBufferLimit) write_out(console.pending);
 }
 
 void console_flush() {
