@@ -72,6 +72,16 @@ std::vector<std::string> tool_command(const std::vector<std::string>& args) {
   return argv;
 }
 
+// The Windows build on a console whose code page is first set to 437 (US
+// English): there only text written as wide characters reads right, while
+// Shift_JIS bytes written as they are would show as mojibake. The cases'
+// arguments hold no blanks or quotes, so they need no quoting for cmd.
+std::vector<std::string> us_console_command(const std::vector<std::string>& args) {
+  std::string line = "chcp 437 >nul & " + env_or("BCDUNPACK", BCDUNPACK_PATH);
+  for (const std::string& arg : args) line += " " + arg;
+  return {env_or("BCDUNPACK_RUNNER", ""), "cmd", "/c", line};
+}
+
 std::vector<char*> c_strings(std::vector<std::string>& strings) {
   std::vector<char*> pointers;
   for (std::string& s : strings) pointers.push_back(s.data());
@@ -247,7 +257,8 @@ RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
 }
 
 RunResult run_tool_on_terminal(const std::vector<std::string>& args, const fs::path& cwd) {
-  std::vector<std::string> argv = tool_command(args);
+  std::vector<std::string> argv =
+      runs_windows_build() ? us_console_command(args) : tool_command(args);
   std::vector<char*> c_argv = c_strings(argv);
 
   termios settings{};

@@ -70,7 +70,9 @@ RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
 // Runs the tool as run_tool does, but with a fresh pseudo-terminal as its
 // standard input and output, as from an interactive shell. The terminal
 // passes bytes through untouched (no LF to CR LF of its own), so `out` is
-// exactly what the tool wrote to it.
+// exactly what the tool wrote to it. The Windows build runs on a console
+// whose code page is 437, so that it reads right only through the console's
+// wide-character output.
 RunResult run_tool_on_terminal(const std::vector<std::string>& args, const fs::path& cwd);
 
 // Whether the tool runs under a Windows runner (Wine).

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/console_text.h"
+
 namespace bcd::platform {
 namespace {
 
@@ -51,10 +53,12 @@ void append_with_crlf(std::string& out, std::string_view bytes) {
 
 void console_write(std::span<const Piece> message) {
   ConsoleState& console = state();
-  for (const Piece& piece : message) append_with_crlf(console.pending, piece.bytes);
-  if (console.interactive || console.pending.size() >= kBufferLimit) {
-    write_out(console.out, console.pending);
+  if (console.interactive) {
+    win32::show_on_console(console.out, message);
+    return;
   }
+  for (const Piece& piece : message) append_with_crlf(console.pending, piece.bytes);
+  if (console.pending.size() >= kBufferLimit) write_out(console.out, console.pending);
 }
 
 void console_flush() {
