@@ -36,10 +36,12 @@ void write_out(std::string& bytes) {
 }
 
 void append_with_crlf(std::string& out, std::string_view bytes) {
-  for (char c : bytes) {
-    if (c == '\n') out += '\r';
-    out += c;
+  for (std::size_t lf; (lf = bytes.find('\n')) != std::string_view::npos;
+       bytes.remove_prefix(lf + 1)) {
+    out.append(bytes.data(), lf);
+    out += "\r\n";
   }
+  out.append(bytes);
 }
 
 }  // namespace
