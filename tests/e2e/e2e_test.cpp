@@ -80,6 +80,8 @@ struct Case {
   int status = 0;
   std::vector<Node> work = {};
   RunOptions options = {};
+  // Under Wine only: why the case cannot show there what Windows does.
+  std::string not_under_wine = {};
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -372,7 +374,10 @@ std::vector<Case> cases() {
        scan(dir_line("data") + member("a", "1") + open_failed("data\\a"), 1, 0),
        {{"data", "<dir>"}, {"data/a", "-> ../target"}, {"target", "untouched"}},
        0,
-       {file("target", "untouched"), symlink("data/a", "../target")}},
+       {file("target", "untouched"), symlink("data/a", "../target")},
+       {},
+       "Wine shows a Unix symbolic link to a file as the plain file it points to; Windows marks "
+       "a link as a reparse point, which the tool refuses"},
       {"DiskFullRemovesThePartialMemberAndGoesOnWithTheNextList",
        {file("a.bcl", kHeader + "a.bcd\n" + rec("m1", "0", "3") + rec("m2", "0", "10") +
                           rec("m3", "0", "1")),
@@ -393,6 +398,7 @@ class EndToEnd : public ::testing::TestWithParam<Case> {};
 
 TEST_P(EndToEnd, PrintsWritesAndExitsAsExpected) {
   const Case& c = GetParam();
+  if (runs_windows_build() && !c.not_under_wine.empty()) GTEST_SKIP() << c.not_under_wine;
   Sandbox box;
   box.lay_out(box.source(), c.source);
   box.lay_out(box.work(), c.work);

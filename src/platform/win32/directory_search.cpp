@@ -1,24 +1,18 @@
 #include "platform/directory_search.h"
 
+#include <string.h>
 #include <windows.h>
-
-#include <algorithm>
 
 namespace bcd::platform {
 namespace {
 
-char ascii_upper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The pattern also matches through 8.3 short names, so "data.bclx" (short
 // name DATA~1.BCL) would come along; only long names that end in .bcl count.
-bool has_list_suffix(std::string_view name) {
-  constexpr std::string_view kSuffix = ".BCL";
-  if (name.size() < kSuffix.size()) return false;
-  std::string_view end = name.substr(name.size() - kSuffix.size());
-  return std::equal(end.begin(), end.end(), kSuffix.begin(),
-                    [](char a, char b) { return ascii_upper(a) == b; });
+// The C runtime's locale stays "C", so only ASCII letters fold.
+bool has_list_suffix(const char* name) {
+  constexpr std::size_t kSuffixLength = 4;
+  std::size_t length = ::strlen(name);
+  return length >= kSuffixLength && ::_stricmp(name + length - kSuffixLength, ".bcl") == 0;
 }
 
 }  // namespace
