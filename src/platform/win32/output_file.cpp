@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "platform/file.h"
