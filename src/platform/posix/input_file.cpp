@@ -10,12 +10,16 @@
 namespace bcd::platform {
 namespace {
 
-// O_NONBLOCK keeps a FIFO from holding the open up; only regular files pass.
+// Only regular files pass. A list may name any path, and opening a device or
+// a FIFO acts on it (a serial line, a tape, a waiting writer), so those are
+// never opened at all; the look after the open catches a swap in between, and
+// O_NONBLOCK keeps a FIFO swapped in from holding the open up.
 std::optional<Handle> open_regular_file(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return std::nullopt;
   Handle handle(fd);
-  struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   return handle;
 }
