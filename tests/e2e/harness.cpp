@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <linux/capability.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,6 +41,36 @@ std::string read_all(int fd) {
     out.append(buffer, static_cast<std::size_t>(n));
   }
   return out;
+}
+
+// Reads `fd` to its end, unless `pid` takes longer than `seconds`: then it is
+// killed and false returned.
+bool read_all_within(int fd, pid_t pid, int seconds, std::string& out) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  for (;;) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd ready{fd, POLLIN, 0};
+    int n = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
+    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) {
+      ::kill(pid, SIGKILL);
+      return false;
+    }
+    char buffer[65536];
+    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return true;
+    out.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+// Takes from root, for the program it is about to run, the capabilities that
+// let it read and write whatever the file modes say.
+void drop_file_privileges() {
+  for (int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+    if (::prctl(PR_CAPBSET_DROP, capability, 0, 0, 0) != 0) ::_exit(125);
+  }
 }
 
 std::string slurp(const fs::path& path) {
@@ -246,11 +278,16 @@ RunResult run_tool(const std::vector<std::string>& args, const fs::path& cwd,
                    static_cast<rlim_t>(options.file_size_limit)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
+    if (options.without_privileges) drop_file_privileges();
     exec_in(cwd, c_argv);
   }
   ::close(out_pipe[1]);
   RunResult result;
-  result.out = read_all(out_pipe[0]);
+  if (options.timeout_seconds > 0) {
+    result.timed_out = !read_all_within(out_pipe[0], pid, options.timeout_seconds, result.out);
+  } else {
+    result.out = read_all(out_pipe[0]);
+  }
   ::close(out_pipe[0]);
   result.status = exit_status(wait_for(pid));
   return result;

@@ -55,11 +55,15 @@ class Sandbox {
 
 struct RunOptions {
   off_t file_size_limit = 0;  // RLIMIT_FSIZE for the tool, SIGXFSZ ignored; 0: none
+  int timeout_seconds = 0;    // the tool is killed after this long; 0: no limit
+  // Root without the rights to pass over file modes, as a plain user runs it.
+  bool without_privileges = false;
 };
 
 struct RunResult {
   std::string out;  // standard output, byte for byte
   int status = -1;  // exit status, or -1 when it did not exit normally
+  bool timed_out = false;
 };
 
 // Runs the tool (BCDUNPACK, else the build's own, behind BCDUNPACK_RUNNER
