@@ -5,6 +5,7 @@
 
 #include "common/messages.h"
 #include "common/print.h"
+#include "extract/archive_reader.h"
 #include "extract/line_reader.h"
 #include "extract/member_extract.h"
 #include "extract/number_parse.h"
@@ -32,13 +33,14 @@ std::string_view entry_name(std::string_view name_line) {
 // The archive's title as it stands after the backslash that joins it to the
 // source directory: a leading dot of the archive name begins the tail.
 std::string output_directory_name(std::string_view archive_name) {
-  return path_title("\\" + std::string(archive_name));
+  std::string joined(1, '\\');
+  joined.append(archive_name);
+  return path_title(joined);
 }
 
 // Reads the records one by one and extracts each; false when a record is
 // invalid or its member cannot be written.
-bool extract_records(LineReader& reader, LazyOutputDirectory& out_dir,
-                     platform::InputFile& archive) {
+bool extract_records(LineReader& reader, LazyOutputDirectory& out_dir, ArchiveReader& archive) {
   std::string name_line, offset_line, size_line;
   while (reader.next(name_line)) {
     if (name_line.empty() || name_line[0] != '[') continue;
@@ -82,7 +84,8 @@ int convert_list_file(std::string_view source_dir, std::string_view list_name) {
   }
   LazyOutputDirectory out_dir(output_directory_name(archive_name));
   print(msg::kDirectoryLine, {shift_jis(out_dir.name())});
-  return extract_records(reader, out_dir, *archive) ? 0 : 1;
+  ArchiveReader archive_reader(*archive);
+  return extract_records(reader, out_dir, archive_reader) ? 0 : 1;
 }
 
 }  // namespace bcd

@@ -8,7 +8,7 @@
 namespace bcd {
 
 bool extract_member(LazyOutputDirectory& out_dir, std::string_view file_name, std::int32_t offset,
-                    std::int32_t size, platform::InputFile& archive) {
+                    std::int32_t size, ArchiveReader& archive) {
   const platform::OutputDirectory* dir = out_dir.get();
   if (!dir) return false;
   MessageArg output_path = {shift_jis(out_dir.name()), shift_jis("\\"), shift_jis(file_name)};
@@ -19,7 +19,7 @@ bool extract_member(LazyOutputDirectory& out_dir, std::string_view file_name, st
     print(msg::kOpenFailed, {output_path});
     return false;
   }
-  platform::CopyResult copy = platform::copy_range(archive, offset, size, *file);
+  platform::CopyResult copy = archive.copy(offset, size, *file);
   if (copy.failed) {
     file->discard();
     print(msg::kWriteFailed, {output_path});

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "extract/archive_reader.h"
 #include "extract/output_directory.h"
-#include "platform/file.h"
 
 namespace bcd {
 
@@ -15,6 +15,6 @@ namespace bcd {
 // caller abandons its list. A member cut short by the end of the archive is
 // kept, counted and reported.
 bool extract_member(LazyOutputDirectory& out_dir, std::string_view file_name, std::int32_t offset,
-                    std::int32_t size, platform::InputFile& archive);
+                    std::int32_t size, ArchiveReader& archive);
 
 }  // namespace bcd

@@ -47,6 +47,10 @@ class InputFile {
   // bytes read, 0 at the end, -1 on a read error.
   std::ptrdiff_t read(std::span<char> buffer);
 
+  // Reads `buffer.size()` bytes that start `offset` bytes into the file, fewer
+  // only where the file ends: the number read, or -1 on a read error.
+  std::ptrdiff_t read_at(std::int64_t offset, std::span<char> buffer);
+
   const Handle& handle() const { return handle_; }
 
  private:
@@ -67,8 +71,8 @@ class OutputDirectory {
  private:
   OutputDirectory(Handle handle, std::string fs_name)
       : handle_(std::move(handle)), fs_name_(std::move(fs_name)) {}
-  Handle handle_;         // where the platform can create files relative to a handle
-  std::string fs_name_;   // where it needs the directory's name instead
+  Handle handle_;        // where the platform can create files relative to a handle
+  std::string fs_name_;  // where it needs the directory's name instead
 };
 
 // A member file being written.
@@ -78,6 +82,9 @@ class OutputFile {
   // file of that name. Fails when something else stands there: a directory, a
   // symbolic link, a read-only file, a device.
   static std::optional<OutputFile> create(const OutputDirectory& dir, Piece name);
+
+  // Writes all of `bytes`; false when a write fails (disk full, I/O error).
+  bool write(std::span<const char> bytes);
 
   // Closes the file and removes it: a partly written member is not left behind.
   void discard();

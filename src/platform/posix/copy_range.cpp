@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/buffered_copy.h"
 #include "platform/file.h"
 
 namespace bcd::platform {
@@ -13,17 +14,6 @@ constexpr std::size_t kCopyBlock = 256 * 1024;
 
 int fd_of(const Handle& handle) {
   return static_cast<int>(handle.get());
-}
-
-bool write_all(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 bool kernel_cannot_copy(int error) {
@@ -49,23 +39,6 @@ bool copy_in_kernel(int in, off_t& offset, int out, std::int64_t size, CopyResul
   return true;
 }
 
-void copy_through_buffer(int in, off_t& offset, int out, std::int64_t size, CopyResult& result) {
-  static std::vector<char> buffer(kCopyBlock);
-  while (result.copied < size && !result.failed) {
-    std::size_t want = static_cast<std::size_t>(
-        std::min<std::int64_t>(size - result.copied, static_cast<std::int64_t>(buffer.size())));
-    ssize_t n = ::pread(in, buffer.data(), want, offset);
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) break;
-    if (n < 0 || !write_all(out, buffer.data(), static_cast<std::size_t>(n))) {
-      result.failed = true;
-      break;
-    }
-    offset += n;
-    result.copied += n;
-  }
-}
-
 }  // namespace
 
 CopyResult copy_range(InputFile& from, std::int64_t offset, std::int64_t size, OutputFile& to) {
@@ -73,10 +46,10 @@ CopyResult copy_range(InputFile& from, std::int64_t offset, std::int64_t size, O
   off_t position = static_cast<off_t>(offset);
   int in = fd_of(from.handle());
   int out = fd_of(to.handle());
-  if (!copy_in_kernel(in, position, out, size, result)) {
-    copy_through_buffer(in, position, out, size, result);
-  }
-  return result;
+  if (copy_in_kernel(in, position, out, size, result)) return result;
+  static std::vector<char> buffer(kCopyBlock);
+  CopyResult rest = copy_through_buffer(from, position, size - result.copied, to, buffer);
+  return {result.copied + rest.copied, rest.failed};
 }
 
 }  // namespace bcd::platform

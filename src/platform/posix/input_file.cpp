@@ -44,4 +44,17 @@ std::ptrdiff_t InputFile::read(std::span<char> buffer) {
   }
 }
 
+std::ptrdiff_t InputFile::read_at(std::int64_t offset, std::span<char> buffer) {
+  std::size_t done = 0;
+  while (done < buffer.size()) {
+    ssize_t n = ::pread(static_cast<int>(handle_.get()), buffer.data() + done, buffer.size() - done,
+                        static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<std::ptrdiff_t>(done);
+}
+
 }  // namespace bcd::platform

@@ -52,6 +52,16 @@ std::optional<OutputFile> OutputFile::create(const OutputDirectory& dir, Piece n
   return OutputFile(Handle(fd), dir, std::move(fs));
 }
 
+bool OutputFile::write(std::span<const char> bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(static_cast<int>(handle_.get()), bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
 void OutputFile::discard() {
   handle_ = Handle();
   ::unlinkat(dir_fd(*dir_), fs_name_.c_str(), 0);

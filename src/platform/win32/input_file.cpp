@@ -29,4 +29,19 @@ std::ptrdiff_t InputFile::read(std::span<char> buffer) {
   return static_cast<std::ptrdiff_t>(got);
 }
 
+std::ptrdiff_t InputFile::read_at(std::int64_t offset, std::span<char> buffer) {
+  HANDLE file = reinterpret_cast<HANDLE>(handle_.get());
+  LARGE_INTEGER position;
+  position.QuadPart = offset;
+  if (!::SetFilePointerEx(file, position, nullptr, FILE_BEGIN)) return -1;
+  std::size_t done = 0;
+  while (done < buffer.size()) {
+    std::ptrdiff_t got = read(buffer.subspan(done));
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return static_cast<std::ptrdiff_t>(done);
+}
+
 }  // namespace bcd::platform

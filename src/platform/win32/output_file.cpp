@@ -94,6 +94,17 @@ std::optional<OutputFile> OutputFile::create(const OutputDirectory& dir, Piece n
   return OutputFile(std::move(handle), dir, std::move(fs));
 }
 
+bool OutputFile::write(std::span<const char> bytes) {
+  HANDLE file = reinterpret_cast<HANDLE>(handle_.get());
+  while (!bytes.empty()) {
+    DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), want, &written, nullptr) || written == 0) return false;
+    bytes = bytes.subspan(written);
+  }
+  return true;
+}
+
 void OutputFile::discard() {
   handle_ = Handle();
   ::DeleteFileA(join(*dir_, fs_name_).c_str());
