@@ -32,6 +32,7 @@
 #include "extract/line_reader.h"
 #include "extract/list_convert.h"
 #include "extract/number_parse.h"
+#include "support/string_source.h"
 
 namespace fs = std::filesystem;
 
@@ -71,15 +72,7 @@ std::vector<std::string> model_lines(std::string_view text) {
 
 std::vector<std::string> read_lines(std::string_view text, std::size_t buffer_size,
                                     std::size_t read_length) {
-  std::size_t pos = 0;
-  bcd::LineReader reader(
-      [&](std::span<char> buffer) -> std::ptrdiff_t {
-        std::size_t n = std::min({buffer.size(), read_length, text.size() - pos});
-        std::copy_n(text.data() + pos, n, buffer.data());
-        pos += n;
-        return static_cast<std::ptrdiff_t>(n);
-      },
-      buffer_size);
+  bcd::LineReader reader(test_support::string_source(text, read_length), buffer_size);
   std::vector<std::string> lines;
   std::string line;
   while (reader.next(line)) lines.push_back(line);

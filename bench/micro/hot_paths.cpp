@@ -8,6 +8,7 @@
 #include "extract/line_reader.h"
 #include "extract/number_parse.h"
 #include "path/path_split.h"
+#include "support/string_source.h"
 
 namespace {
 
@@ -31,13 +32,7 @@ const std::string& list_text() {
 void BM_ReadLines(benchmark::State& state) {
   const std::string& text = list_text();
   for (auto _ : state) {
-    std::size_t pos = 0;
-    bcd::LineReader reader([&](std::span<char> out) {
-      std::size_t n = std::min(out.size(), text.size() - pos);
-      std::copy_n(text.data() + pos, n, out.data());
-      pos += n;
-      return static_cast<std::ptrdiff_t>(n);
-    });
+    bcd::LineReader reader(test_support::string_source(text));
     std::string line;
     std::size_t lines = 0;
     while (reader.next(line)) ++lines;

@@ -1,7 +1,6 @@
 #include "harness.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <linux/capability.h>
 #include <poll.h>
 #include <pty.h>
@@ -22,6 +21,8 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+
+#include "support/iconv_text.h"
 
 namespace e2e {
 namespace {
@@ -181,18 +182,9 @@ std::optional<int> read_terminal(int terminal, pid_t pid, std::string& out) {
 }  // namespace
 
 std::string sjis(std::string_view utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-  std::string out(utf8.size() * 2 + 1, '\0');
-  char* src = const_cast<char*>(utf8.data());
-  std::size_t src_left = utf8.size();
-  char* dst = out.data();
-  std::size_t dst_left = out.size();
-  std::size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("not CP932 text");
-  out.resize(out.size() - dst_left);
-  return out;
+  std::optional<std::string> out = test_support::convert("CP932", "UTF-8", utf8);
+  if (!out) throw std::runtime_error("not CP932 text");
+  return *out;
 }
 
 std::string console_text(std::string_view utf8) {

@@ -6,20 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "support/string_source.h"
+
 namespace bcd {
 namespace {
 
 // All lines of `text`, read through a buffer of `buffer_size` bytes.
 std::vector<std::string> lines_of(const std::string& text, std::size_t buffer_size) {
-  std::size_t pos = 0;
-  LineReader reader(
-      [&](std::span<char> out) {
-        std::size_t n = std::min(out.size(), text.size() - pos);
-        std::copy_n(text.data() + pos, n, out.data());
-        pos += n;
-        return static_cast<std::ptrdiff_t>(n);
-      },
-      buffer_size);
+  LineReader reader(test_support::string_source(text), buffer_size);
   std::vector<std::string> lines;
   std::string line;
   while (reader.next(line)) lines.push_back(line);

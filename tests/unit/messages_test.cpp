@@ -2,26 +2,13 @@
 #include "common/messages.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
+#include "support/iconv_text.h"
+
 namespace bcd {
 namespace {
-
-std::string to_utf8(std::string_view cp932) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  std::string out(cp932.size() * 3 + 1, '\0');
-  char* src = const_cast<char*>(cp932.data());
-  std::size_t src_left = cp932.size();
-  char* dst = out.data();
-  std::size_t dst_left = out.size();
-  std::size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1)) return "<not CP932>";
-  out.resize(out.size() - dst_left);
-  return out;
-}
 
 struct Text {
   std::string_view bytes;
@@ -53,7 +40,8 @@ TEST(Messages, ReadAsTheirJapaneseText) {
       {msg::kWriteFailed, "ファイルに書き込めませんでした [%s]\n"},
       {msg::kCannotCreateDirectory, "ディレクトリを作成できません [%s]\n"},
   };
-  for (const Text& text : texts) EXPECT_EQ(to_utf8(text.bytes), text.readable);
+  for (const Text& text : texts)
+    EXPECT_EQ(test_support::convert("UTF-8", "CP932", text.bytes), text.readable);
 }
 
 }  // namespace
